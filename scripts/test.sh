@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the native logic tests under sanitizers
+# (with a bounded fuzz run), then the window tests and the end-to-end driver
+# under Wine on a private virtual display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh
+scripts/build.sh
+
+echo "== native tests (AddressSanitizer, UndefinedBehaviorSanitizer, libFuzzer)"
+CC=clang CXX=clang++ cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build build/native -j"$(nproc)" -- --no-print-directory >/dev/null
+ctest --test-dir build/native --output-on-failure
+
+echo "== x86 build: compiled and inspected (32-bit code cannot run on this machine)"
+ctest --test-dir build/x86 --output-on-failure -L inspect
+
+echo "== Windows tests under Wine"
+source scripts/wine-env.sh
+trap wine_env_stop EXIT
+wine_env_start "$PWD/build/wine-test"
+ctest --test-dir build/x64 --output-on-failure -LE inspect
