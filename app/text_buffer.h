@@ -10,9 +10,6 @@ namespace quorvel {
 // program, so this never returns nullptr.
 char* allocate_text(size_t size);
 
-// A fresh caller-owned copy of `text` (nullptr counts as the empty text).
-char* copy_text(const char* text);
-
 // Frees a text; nullptr is allowed and does nothing.
 void release_text(char* text);
 

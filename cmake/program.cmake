@@ -5,7 +5,9 @@ add_library(quorvel_core STATIC
   app/text_buffer_win.cpp
   app/window_layer.cpp
   app/event_loop_win.cpp
+  ui/top_window_win.cpp
   ui/window_factory_win.cpp
+  ui/window_keys_win.cpp
   ui/label_win.cpp
   ui/edit_box_win.cpp
   ui/message_box_win.cpp

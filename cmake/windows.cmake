@@ -4,7 +4,7 @@ enable_language(RC)
 if(MSVC)
   add_compile_options(/W4 /permissive- /GR- /EHs-c- /D_HAS_EXCEPTIONS=0)
 else()
-  add_compile_options(-Wall -Wextra -Os -fno-exceptions -fno-rtti
+  add_compile_options(-Wall -Wextra -Wno-missing-field-initializers -Os -fno-exceptions -fno-rtti
                       -ffunction-sections -fdata-sections)
   add_link_options(-static -Wl,--gc-sections -s)
 endif()

@@ -116,7 +116,4 @@ struct WindowLayout {
   size_t control_count = 0;
 };
 
-// The control of a layout with the given name, or nullptr.
-const ControlLayout* find_control_layout(const WindowLayout& layout, const char* name);
-
 }  // namespace quorvel

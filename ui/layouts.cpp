@@ -1,7 +1,6 @@
 // The two windows of the program as constant data.
 #include "ui/layouts.h"
 
-#include <cstring>
 #include <iterator>
 
 #include "ui/checker_window.h"
@@ -86,13 +85,6 @@ constexpr WindowLayout kLayouts[] = {
 const WindowLayout* find_layout(WindowId id) {
   for (const WindowLayout& layout : kLayouts) {
     if (layout.id == id) return &layout;
-  }
-  return nullptr;
-}
-
-const ControlLayout* find_control_layout(const WindowLayout& layout, const char* name) {
-  for (size_t i = 0; i < layout.control_count; ++i) {
-    if (std::strcmp(layout.controls[i].name, name) == 0) return &layout.controls[i];
   }
   return nullptr;
 }
