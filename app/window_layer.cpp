@@ -197,6 +197,10 @@ void close_window(HWND window) {
 
 void forget_window(HWND window) {
   LayerState& f = layer();
+  // A modal window destroyed without a close request still gives back what it
+  // disabled, unless the program is ending and nothing is to come back.
+  const LoadedWindow* w = find_loaded(window);
+  if (w && w->modal_mark && !f.ending) restore_disabled_windows();
   f.loaded.erase(std::remove_if(f.loaded.begin(), f.loaded.end(),
                                 [window](const LoadedWindow& w) { return w.handle == window; }),
                  f.loaded.end());

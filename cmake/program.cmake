@@ -9,6 +9,7 @@ add_library(quorvel_core STATIC
   ui/window_factory_win.cpp
   ui/window_keys_win.cpp
   ui/label_win.cpp
+  ui/layouts.cpp
   ui/edit_box_win.cpp
   ui/message_box_win.cpp
   ui/skin_win.cpp

@@ -6,6 +6,7 @@
 // line, not the helper's:   void expect_row(Site at, ...) { CHECK_AT(at, ...); }
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -45,6 +46,7 @@ inline std::string show(unsigned long v) { return std::to_string(v); }
 inline std::string show(int v) { return std::to_string(v); }
 inline std::string show(unsigned v) { return std::to_string(v); }
 inline std::string show(bool v) { return v ? "true" : "false"; }
+inline std::string show(std::nullptr_t) { return "nullptr"; }
 inline std::string show(const void* v) {
   char buf[32];
   std::snprintf(buf, sizeof buf, "%p", v);
