@@ -23,3 +23,9 @@ target_link_libraries(quorvel_core PUBLIC quorvel_logic user32 gdi32 ole32 shell
 
 add_executable(quorvel WIN32 app/main_win.cpp res/quorvel.rc)
 target_link_libraries(quorvel PRIVATE quorvel_core)
+
+# Both architectures: what the executable imports (the x86 build cannot run
+# here, so it is inspected instead).
+add_test(NAME imports
+         COMMAND ${CMAKE_SOURCE_DIR}/tests/inspect/check_imports.sh ${CMAKE_OBJDUMP} $<TARGET_FILE:quorvel>)
+set_tests_properties(imports PROPERTIES LABELS inspect)

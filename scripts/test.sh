@@ -12,8 +12,9 @@ CC=clang CXX=clang++ cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Debug >/dev/n
 cmake --build build/native -j"$(nproc)" -- --no-print-directory >/dev/null
 ctest --test-dir build/native --output-on-failure
 
-echo "== x86 build: compiled and inspected (32-bit code cannot run on this machine)"
+echo "== imports of both builds (the x86 one cannot run on this machine: it is inspected)"
 ctest --test-dir build/x86 --output-on-failure -L inspect
+ctest --test-dir build/x64 --output-on-failure -L inspect
 
 echo "== Windows tests under Wine"
 source scripts/wine-env.sh
