@@ -19,17 +19,22 @@ wine reg add 'HKLM\Software\Classes\http\shell\open\command' /ve /f \
 wine reg add 'HKLM\SOFTWARE\Microsoft\Internet Explorer' /v Version /d 9.11.9600.18376 /f >/dev/null 2>&1
 rm -f build/x64/tests/e2e/recorder.log
 
+# Wine's desktop window sits at the top left of the X screen, so desktop and
+# screen coordinates agree.
 desktop_window() { xdotool search --name 'Wine desktop' 2>/dev/null | head -n 1; }
 shot() {
   sleep 1.5
-  /usr/bin/import -window "$(desktop_window)" -crop 560x260+232+255 +repage "$out/$1.png"
+  /usr/bin/import -window root -crop 560x260+232+255 +repage "$out/$1.png"
   echo "  saved $out/$1.png: $2"
 }
 key() { xdotool key --delay 150 "$@"; }
 
 wine build/x64/quorvel.exe &
 program=$!
-for _ in $(seq 100); do [ -n "$(desktop_window)" ] && break; sleep 0.1; done
+for _ in $(seq 300); do [ -n "$(desktop_window)" ] && break; sleep 0.1; done
+[ -n "$(desktop_window)" ] || { echo "Wine's desktop did not appear"; exit 1; }
+# Keys go to the X window under the pointer: keep it on the Wine desktop.
+xdotool mousemove 512 100
 sleep 2
 shot 1-start "the checker window, caret in the version box"
 
