@@ -51,6 +51,10 @@ REGEDIT4
 REG
     wine regedit "$reg" >/dev/null 2>&1
   fi
+  # The first program in a session starts Wine's desktop process, which lives on
+  # with the caller's output open: start it here, not inside a test runner that
+  # would wait for that output to close.
+  wine cmd /c exit </dev/null >/dev/null 2>&1
 }
 
 wine_env_stop() {

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <type_traits>
 
 namespace check {
 
@@ -69,13 +70,25 @@ inline std::string show(const char* s) {
 }
 inline std::string show(const std::string& s) { return show(s.c_str()); }
 
+// Texts compare by content, whichever of char*, const char*, char[] or
+// std::string each side is; everything else with ==.
+template <typename T>
+constexpr bool is_text = std::is_convertible_v<const T&, const char*> ||
+                         std::is_same_v<T, std::string>;
+
+inline const char* text_of(const char* s) { return s; }
+inline const char* text_of(const std::string& s) { return s.c_str(); }
+
 template <typename A, typename B>
-bool equal_values(const A& a, const B& b) { return a == b; }
-inline bool equal_values(const char* a, const char* b) {
-  return a && b ? std::strcmp(a, b) == 0 : a == b;
+bool equal_values(const A& a, const B& b) {
+  if constexpr (is_text<A> && is_text<B>) {
+    const char* x = text_of(a);
+    const char* y = text_of(b);
+    return x && y ? std::strcmp(x, y) == 0 : x == y;
+  } else {
+    return a == b;
+  }
 }
-inline bool equal_values(const std::string& a, const char* b) { return b && a == b; }
-inline bool equal_values(const char* a, const std::string& b) { return a && b == a; }
 
 template <typename A, typename B>
 bool equal(Site at, const char* expr, const A& expected, const B& actual) {
