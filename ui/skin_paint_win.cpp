@@ -29,19 +29,6 @@ GradientFillFn gradient_fill() {
   return function;
 }
 
-// SaveDC / RestoreDC: the painter leaves a caller's DC as it found it.
-class SavedDC {
- public:
-  explicit SavedDC(HDC dc) : dc_(dc), id_(SaveDC(dc)) {}
-  SavedDC(const SavedDC&) = delete;
-  SavedDC& operator=(const SavedDC&) = delete;
-  ~SavedDC() { RestoreDC(dc_, id_); }
-
- private:
-  HDC dc_;
-  int id_;
-};
-
 RECT inset(const RECT& r, int by) { return {r.left + by, r.top + by, r.right - by, r.bottom - by}; }
 
 void fill(HDC dc, const RECT& r, Colour c) {

@@ -87,7 +87,9 @@ bool is_push_button(HWND window) {
   if (type != BS_PUSHBUTTON && type != BS_DEFPUSHBUTTON) return false;  // owner-drawn is a type too
   if (style & BS_BITMAP) return false;
   // A bare tab-stop child without text and no other style is a placeholder.
-  return style != (WS_CHILD | WS_TABSTOP) || GetWindowTextLengthA(window) > 0;
+  // WS_VISIBLE is not part of the test: the platform adds it only after
+  // WM_CREATE, so the hook and the walk would otherwise judge alike windows apart.
+  return (style & ~WS_VISIBLE) != (WS_CHILD | WS_TABSTOP) || GetWindowTextLengthA(window) > 0;
 }
 
 // The skin knows which kind a window is, or that it leaves the window alone.
@@ -309,19 +311,27 @@ void frame_edit(HWND window, HDC dc) {
                    edit_frame_look(*g_scheme, entry->state, GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_WINDOW)));
 }
 
-bool prints_frame(HWND window, LPARAM flags) {
-  return (flags & PRF_NONCLIENT) && !((flags & PRF_CHECKVISIBLE) && !IsWindowVisible(window));
+// The edit control may leave its client area clipped on a DC it is handed.
+LRESULT print_keeping_dc(HWND window, HDC dc, LPARAM flags, WNDPROC previous) {
+  SavedDC saved(dc);
+  return CallWindowProcA(previous, window, WM_PRINT, reinterpret_cast<WPARAM>(dc), flags);
+}
+
+LRESULT on_edit_print(HWND window, HDC dc, LPARAM flags, WNDPROC previous) {
+  const LRESULT result = print_keeping_dc(window, dc, flags, previous);
+  if ((flags & PRF_NONCLIENT) && !((flags & PRF_CHECKVISIBLE) && !IsWindowVisible(window))) {
+    frame_edit(window, dc);
+  }
+  return result;
 }
 
 // The edit control paints itself; the skin only draws over its frame afterwards.
 LRESULT edit_message(HWND window, UINT message, WPARAM wparam, LPARAM lparam, WNDPROC previous) {
+  if (message == WM_PRINT) return on_edit_print(window, reinterpret_cast<HDC>(wparam), lparam, previous);
   const LRESULT result = CallWindowProcA(previous, window, message, wparam, lparam);
   switch (message) {
     case WM_NCPAINT:
       frame_edit(window, WindowDC(window, WindowDC::Area::Whole).get());
-      break;
-    case WM_PRINT:
-      if (prints_frame(window, lparam)) frame_edit(window, reinterpret_cast<HDC>(wparam));
       break;
     case WM_ENABLE:
     case EM_SETREADONLY:
