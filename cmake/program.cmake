@@ -21,7 +21,7 @@ add_library(quorvel_core STATIC
 )
 target_link_libraries(quorvel_core PUBLIC quorvel_logic user32 gdi32 ole32 shell32 advapi32)
 
-add_executable(quorvel WIN32 app/main_win.cpp res/quorvel.rc)
+add_executable(quorvel WIN32 app/main_win.cpp ${QUORVEL_RUNTIME_SOURCES} res/quorvel.rc)
 target_link_libraries(quorvel PRIVATE quorvel_core)
 
 # Both architectures: what the executable imports (the x86 build cannot run
