@@ -1,5 +1,5 @@
 # Thin wrapper over CMake and the scripts; each target installs what it lacks.
-.PHONY: build run test clean
+.PHONY: build run test clean package
 build:
 	scripts/build.sh
 run:
@@ -8,3 +8,5 @@ test:
 	scripts/test.sh
 clean:
 	rm -rf build
+package:
+	scripts/package.sh

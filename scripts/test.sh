@@ -21,3 +21,7 @@ source scripts/wine-env.sh
 trap wine_env_stop EXIT
 wine_env_start "$PWD/build/wine-test"
 ctest --test-dir build/x64 --output-on-failure -LE inspect
+
+# ---- Release: two clean builds in two folders give the same bytes ----------
+echo "== reproducible release (two release builds, compared byte for byte)"
+tests/release/reproducible.sh
