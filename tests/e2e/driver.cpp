@@ -314,8 +314,6 @@ void click_centre(HWND window) {
   click({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
 }
 
-namespace {
-
 LRESULT hit_test(HWND window, POINT at) {
   DWORD_PTR hit = HTNOWHERE;
   SendMessageTimeoutA(window, WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y), SMTO_ABORTIFHUNG,
@@ -323,7 +321,16 @@ LRESULT hit_test(HWND window, POINT at) {
   return static_cast<LRESULT>(hit);
 }
 
-}  // namespace
+void drag(POINT from, POINT to) {
+  constexpr int kSteps = 8;
+  std::vector<INPUT> events{mouse_at(from, 0), mouse_at(from, MOUSEEVENTF_LEFTDOWN)};
+  for (int i = 1; i <= kSteps; ++i) {
+    events.push_back(mouse_at({from.x + (to.x - from.x) * i / kSteps,
+                               from.y + (to.y - from.y) * i / kSteps}, 0));
+  }
+  events.push_back(mouse_at(to, MOUSEEVENTF_LEFTUP));
+  send(events);
+}
 
 bool click_close_box(HWND window) {
   const RECT r = window_rect(window);

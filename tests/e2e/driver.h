@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -118,6 +119,10 @@ void prime_input();
 void click(POINT at);
 // A left click in the middle of a window.
 void click_centre(HWND window);
+// What a window says is at a screen point (WM_NCHITTEST): HTCAPTION, HTCLOSE, ...
+LRESULT hit_test(HWND window, POINT at);
+// Presses the left button at `from`, moves to `to` in a few steps and releases.
+void drag(POINT from, POINT to);
 // Clicks the close box of a top-level window, found from the frame and caption
 // metrics; false, without a click, if the window says the point is not its
 // close box.

@@ -1,6 +1,6 @@
 // The checker window as it stands on the screen right after start: its place
-// and frame, the executable's icon, its controls, the label's pixels, and the
-// program's folder as current directory.
+// and fixed but movable frame, the executable's icon, its controls, the
+// label's pixels, and the program's folder as current directory.
 //
 //   frame_e2e QUORVEL_EXE
 #include <windows.h>
@@ -41,9 +41,14 @@ void check_frame(HWND checker) {
   CHECK_EQ(kCheckerTitle, text_of(checker));
   CHECK_EQ(kWindowClass, class_of(checker));
   constexpr StyleBit kFrame[] = {
-      {HERE, WS_CAPTION, true},      {HERE, WS_SYSMENU, true},      {HERE, WS_DLGFRAME, true},
-      {HERE, WS_CLIPCHILDREN, true}, {HERE, WS_THICKFRAME, false},  {HERE, WS_MINIMIZEBOX, false},
-      {HERE, WS_MAXIMIZEBOX, false}, {HERE, WS_CHILD, false},
+      {HERE, WS_CAPTION, true},
+      {HERE, WS_SYSMENU, true},
+      {HERE, WS_DLGFRAME, true},
+      {HERE, WS_CLIPCHILDREN, true},
+      {HERE, WS_THICKFRAME, false},
+      {HERE, WS_MINIMIZEBOX, false},
+      {HERE, WS_MAXIMIZEBOX, false},
+      {HERE, WS_CHILD, false},
   };
   check_style_bits(style_of(checker), kFrame, std::size(kFrame));
   CHECK_EQ(0L, ex_style_of(checker) & WS_EX_TOOLWINDOW);
@@ -133,13 +138,18 @@ void check_control_styles(HWND checker) {
   if (!CHECK(button && edit && label)) return;
   CHECK_EQ(BS_PUSHBUTTON, style_of(button) & BS_TYPEMASK);
   constexpr StyleBit kButton[] = {
-      {HERE, BS_MULTILINE, true}, {HERE, BS_CENTER, true}, {HERE, BS_VCENTER, true},
+      {HERE, BS_MULTILINE, true},
+      {HERE, BS_CENTER, true},
+      {HERE, BS_VCENTER, true},
       {HERE, WS_TABSTOP, true},
   };
   check_style_bits(style_of(button), kButton, std::size(kButton));
   constexpr StyleBit kEdit[] = {
-      {HERE, ES_AUTOHSCROLL, true}, {HERE, WS_TABSTOP, true}, {HERE, ES_MULTILINE, false},
-      {HERE, ES_READONLY, false},   {HERE, ES_PASSWORD, false},
+      {HERE, ES_AUTOHSCROLL, true},
+      {HERE, WS_TABSTOP, true},
+      {HERE, ES_MULTILINE, false},
+      {HERE, ES_READONLY, false},
+      {HERE, ES_PASSWORD, false},
   };
   check_style_bits(style_of(edit), kEdit, std::size(kEdit));
   CHECK_EQ(WS_EX_CLIENTEDGE, ex_style_of(edit) & WS_EX_CLIENTEDGE);
@@ -204,6 +214,39 @@ void check_label_pixels(HWND checker) {
   }
 }
 
+// Points of the frame, from the window rectangle, and what the window must say
+// is there: plain border all round (no sizing), the caption at the top.
+struct FramePoint {
+  Site at;
+  POINT (*where)(const RECT& r);
+  LRESULT expected;
+};
+
+LONG caption_middle(const RECT& r) {
+  return r.top + GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+}
+
+constexpr FramePoint kFramePoints[] = {
+    {HERE, [](const RECT& r) { return POINT{r.left, (r.top + r.bottom) / 2}; }, HTBORDER},
+    {HERE, [](const RECT& r) { return POINT{r.right - 1, (r.top + r.bottom) / 2}; }, HTBORDER},
+    {HERE, [](const RECT& r) { return POINT{(r.left + r.right) / 2, r.bottom - 1}; }, HTBORDER},
+    {HERE, [](const RECT& r) { return POINT{r.right - 1, r.bottom - 1}; }, HTBORDER},
+    {HERE, [](const RECT& r) { return POINT{r.left, r.top}; }, HTBORDER},
+    {HERE, [](const RECT& r) { return POINT{(r.left + r.right) / 2, caption_middle(r)}; }, HTCAPTION},
+};
+
+// Fixed, but movable: its caption drags it.
+void check_fixed_frame(HWND checker) {
+  const RECT r = window_rect(checker);
+  for (const FramePoint& point : kFramePoints) {
+    CHECK_EQ_AT(point.at, point.expected, hit_test(checker, point.where(r)));
+  }
+  const POINT grip{(r.left + r.right) / 2, caption_middle(r)};
+  drag(grip, {grip.x + 60, grip.y + 40});
+  CHECK(wait_until([&] { return window_rect(checker).left == r.left + 60; }));
+  CHECK_EQ("364,379 415x89", place_text(window_rect(checker)));
+}
+
 void check_started_window(const std::string& exe) {
   Process quorvel(exe);
   if (!CHECK(quorvel.started())) return;
@@ -213,6 +256,7 @@ void check_started_window(const std::string& exe) {
   check_controls(checker);
   check_control_styles(checker);
   check_label_pixels(checker);
+  check_fixed_frame(checker);
 }
 
 // Windows paths compare without regard to case.

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "check.h"
@@ -28,7 +29,15 @@ CheckerWindow wait_ready(Site at, const Process& quorvel) {
 void check_initial_focus(const CheckerWindow& c) {
   CHECK(wait_until([&] { return focus_of(c.window) == c.edit; }));
   CHECK(wait_until([&] { return gui_thread_info(c.window).hwndCaret == c.edit; }));
-  CHECK_EQ(static_cast<const void*>(c.edit), gui_thread_info(c.window).hwndCaret);
+  const GUITHREADINFO info = gui_thread_info(c.window);
+  CHECK_EQ(static_cast<const void*>(c.edit), info.hwndCaret);
+  // The one text line stands in the middle of the 32-pixel box.
+  RECT caret = info.rcCaret;
+  MapWindowPoints(c.edit, HWND_DESKTOP, reinterpret_cast<POINT*>(&caret), 2);
+  const RECT box = window_rect(c.edit);
+  if (!CHECK(std::abs((caret.top + caret.bottom) - (box.top + box.bottom)) <= 2)) {
+    std::printf("  caret %s in the box at %s\n", place_text(caret).c_str(), place_text(box).c_str());
+  }
 }
 
 enum class Target { Edit, Button };
@@ -43,10 +52,14 @@ struct KeyStep {
 // Enter is always followed by a key that moves the focus: once that move shows,
 // the Enter before it has been handled too, so "nothing happened" is known.
 constexpr KeyStep kTabWalk[] = {
-    {HERE, VK_TAB, false, Target::Button},    {HERE, VK_TAB, false, Target::Edit},
-    {HERE, VK_TAB, true, Target::Button},     {HERE, VK_TAB, true, Target::Edit},
-    {HERE, VK_RETURN, false, Target::Edit},   {HERE, VK_TAB, false, Target::Button},
-    {HERE, VK_RETURN, false, Target::Button}, {HERE, VK_TAB, true, Target::Edit},
+    {HERE, VK_TAB, false, Target::Button},
+    {HERE, VK_TAB, false, Target::Edit},
+    {HERE, VK_TAB, true, Target::Button},
+    {HERE, VK_TAB, true, Target::Edit},
+    {HERE, VK_RETURN, false, Target::Edit},
+    {HERE, VK_TAB, false, Target::Button},
+    {HERE, VK_RETURN, false, Target::Button},
+    {HERE, VK_TAB, true, Target::Edit},
 };
 
 void check_tab_walk(const Process& quorvel, const CheckerWindow& c) {
