@@ -50,6 +50,11 @@ REGEDIT4
 "Default"="1024x768"
 REG
     wine regedit "$reg" >/dev/null 2>&1
+    # The desktop that wineboot started predates the virtual desktop setting:
+    # restart the server so that the next program starts the 1024 x 768 one.
+    wineserver -k
+    wineserver -w
+    wineserver -p
   fi
   # The first program in a session starts Wine's desktop process, which lives on
   # with the caller's output open: start it here, not inside a test runner that
