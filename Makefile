@@ -10,3 +10,5 @@ clean:
 	rm -rf build
 package:
 	scripts/package.sh
+bench:
+	scripts/bench.sh
