@@ -142,23 +142,16 @@ bool press_ok(Site at, HWND box) {
   return CHECK_AT(at, wait_gone(box));
 }
 
-// The box leaves no window active behind it: the checker window was still
-// disabled when the box went. A click in the edit box makes it active again;
-// once the focus is there, every input sent before has been handled.
-bool click_into_checker(Site at, const CheckerWindow& c) {
-  click_centre(c.edit);
-  return CHECK_AT(at, wait_until([&] {
-    return GetForegroundWindow() == c.window && focus_of(c.window) == c.edit;
-  }));
-}
-
 // The verdict box, OK, and what follows: the offer window, or the checker
 // window usable again. Returns the offer window, if one is expected.
 HWND check_once(const CheckRow& row, const Process& quorvel, const CheckerWindow& c) {
   const HWND box = press_check(row, quorvel, c);
   if (!box || !press_ok(row.at, box)) return nullptr;
   if (!row.offer) {
-    click_into_checker(row.at, c);
+    // The checker window is active again, with the keyboard where it was.
+    CHECK_AT(row.at, wait_until([&] {
+      return GetForegroundWindow() == c.window && focus_of(c.window) == c.button;
+    }));
     CHECK_EQ_AT(row.at, 0, offer_windows(quorvel.id()));
     CHECK_EQ_AT(row.at, 0, message_boxes(quorvel.id()));
     CHECK_AT(row.at, IsWindowEnabled(c.window));
