@@ -5,18 +5,23 @@
 // demangler and printf. That is about three quarters of the executable, for a
 // program built without exceptions that could never catch one.
 //
-// Behaviour is unchanged: an exception nobody catches ends in abort(), and so
-// does every function here. Only MinGW builds compile this file.
+// An exception nobody catches would end in abort(), and so does each of these,
+// except running out of memory: that is a failure of the program's frame, which
+// says so in an error box and ends with exit code 0xFFFFFFFF, like a text buffer
+// that cannot be allocated. Only MinGW builds compile this file.
 //
 // When the link reports a multiple definition of another std::__throw_
 // function, new code calls it: add it below.
 #include <cstdlib>
 #include <new>
 
+#include "app/window_layer.h"
+#include "ui/texts.h"
+
 namespace std {
 
 // The container and string code in the headers calls these out of line.
-void __throw_bad_alloc() { abort(); }
+void __throw_bad_alloc() { quorvel::fail_fatally(quorvel::texts::kOutOfMemory); }
 void __throw_bad_array_new_length() { abort(); }
 void __throw_length_error(const char*) { abort(); }
 void __throw_out_of_range_fmt(const char*, ...) { abort(); }
@@ -27,7 +32,7 @@ void __throw_out_of_range_fmt(const char*, ...) { abort(); }
 // A zero-byte request still gets its own pointer, as the language requires.
 void* operator new(size_t size) {
   void* p = malloc(size ? size : 1);
-  if (!p) abort();
+  if (!p) quorvel::fail_fatally(quorvel::texts::kOutOfMemory);
   return p;
 }
 
