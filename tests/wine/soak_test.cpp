@@ -27,7 +27,7 @@ namespace {
 using check::Site;
 
 constexpr int kRounds = 300;
-// Wine raises shorter thread timers to 10 ms; asking for less keeps rounds short.
+// SetTimer raises anything below USER_TIMER_MINIMUM (10 ms) to it: the shortest step.
 constexpr UINT kStepMs = 1;
 // A step whose window is not there yet looks again, this many times at most.
 constexpr int kMaxAttempts = 500;
