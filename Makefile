@@ -1,5 +1,5 @@
 # Thin wrapper over CMake and the scripts; each target installs what it lacks.
-.PHONY: build run test clean package
+.PHONY: build run test clean package bench
 build:
 	scripts/build.sh
 run:
