@@ -3,13 +3,14 @@
 // created event before the first showing, and where the focus goes.
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "app/scoped.h"
 #include "app/window_layer.h"
 #include "check.h"
-#include "ui/label.h"
 #include "ui/layouts.h"
 #include "ui/skin.h"
 #include "ui/texts.h"
