@@ -10,7 +10,6 @@
 #include "app/event_loop.h"
 #include "app/scoped.h"
 #include "ui/layouts.h"
-#include "ui/message_box.h"
 #include "ui/texts.h"
 #include "ui/window_factory.h"
 
