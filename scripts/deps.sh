@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake make git python3 locales
   g++-mingw-w64-x86-64 g++-mingw-w64-i686   # cross compilers, windres, objdump
-  wine wine64                               # 64-bit Wine only: never wine32
+  wine wine64 fonts-wine                    # 64-bit Wine only: never wine32
   xvfb xdotool imagemagick                  # a display, input, screenshots
   fonts-wqy-microhei                        # CJK glyphs for the Chinese texts
   googletest libgtest-dev clang libclang-rt-14-dev   # native tests, sanitizers, libFuzzer

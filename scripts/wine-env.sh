@@ -50,6 +50,9 @@ REGEDIT4
 "Default"="1024x768"
 REG
     wine regedit "$reg" >/dev/null 2>&1
+    # Wine draws its caption buttons with Marlett, which it does not find on its
+    # own here: without it a close box shows the letter "r".
+    cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
     # The desktop that wineboot started predates the virtual desktop setting:
     # restart the server so that the next program starts the 1024 x 768 one.
     wineserver -k
