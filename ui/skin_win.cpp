@@ -1,7 +1,7 @@
 // The control skin: push buttons and edit boxes of the GUI thread are
 // subclassed, and the skin draws them from their state flags. Controls that
 // exist when the skin goes on are found by walking the thread's windows; later
-// ones are caught by a thread hook when they receive WM_CREATE.
+// ones are caught by a thread hook as they are created, before their first message.
 #include "ui/skin.h"
 
 #include <windows.h>
@@ -29,7 +29,9 @@ struct Entry {
   bool passive = false;
 };
 
-// A WH_CALLWNDPROC hook on the calling thread.
+// A WH_CBT hook on the calling thread. It is called on window creation and a
+// few other events, not on every message sent, as a WH_CALLWNDPROC hook would be:
+// under Wine each hook call is a round trip to the server.
 class ThreadHook {
  public:
   ThreadHook() = default;
@@ -38,7 +40,7 @@ class ThreadHook {
   ~ThreadHook() { remove(); }
 
   bool install(HOOKPROC proc) {
-    handle_ = SetWindowsHookExA(WH_CALLWNDPROC, proc, nullptr, GetCurrentThreadId());
+    handle_ = SetWindowsHookExA(WH_CBT, proc, nullptr, GetCurrentThreadId());
     return handle_ != nullptr;
   }
   // True when a hook was installed.
@@ -81,20 +83,21 @@ bool class_is(HWND window, const char* name) {
 
 DWORD style_of(HWND window) { return static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)); }
 
-bool is_push_button(HWND window) {
+// `has_text` is asked only of a window whose style alone cannot tell.
+bool is_push_button(HWND window, bool (*has_text)(HWND)) {
   const DWORD style = style_of(window);
   const DWORD type = style & BS_TYPEMASK;
   if (type != BS_PUSHBUTTON && type != BS_DEFPUSHBUTTON) return false;  // owner-drawn is a type too
   if (style & BS_BITMAP) return false;
   // A bare tab-stop child without text and no other style is a placeholder.
   // WS_VISIBLE is not part of the test: the platform adds it only after
-  // WM_CREATE, so the hook and the walk would otherwise judge alike windows apart.
-  return (style & ~WS_VISIBLE) != (WS_CHILD | WS_TABSTOP) || GetWindowTextLengthA(window) > 0;
+  // creation, so the hook and the walk would otherwise judge alike windows apart.
+  return (style & ~WS_VISIBLE) != (WS_CHILD | WS_TABSTOP) || has_text(window);
 }
 
 // The skin knows which kind a window is, or that it leaves the window alone.
-bool skinnable_kind(HWND window, Kind& kind) {
-  if (class_is(window, "Button") && is_push_button(window)) {
+bool skinnable_kind(HWND window, bool (*has_text)(HWND), Kind& kind) {
+  if (class_is(window, "Button") && is_push_button(window, has_text)) {
     kind = Kind::PushButton;
     return true;
   }
@@ -129,18 +132,26 @@ void update_state(HWND window) {
   state.read_only = !button && (style & ES_READONLY) != 0;
 }
 
-void skin_if_qualifies(HWND window) {
+// True when the window was taken now or was already an entry.
+bool take_if_qualifies(HWND window, bool (*has_text)(HWND)) {
   if (Entry* entry = find_entry(window)) {
     entry->passive = false;
   } else {
     Kind kind;
-    if (!skinnable_kind(window, kind)) return;
+    if (!skinnable_kind(window, has_text, kind)) return false;
     const auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC));
     g_entries.push_back({window, kind, {}, previous, nullptr, false});
     SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(skin_proc));
   }
   update_state(window);
-  redraw(window);
+  return true;
+}
+
+bool window_has_text(HWND window) { return GetWindowTextLengthA(window) > 0; }
+
+// An existing window may be on screen in the platform's look: it is redrawn.
+void skin_if_qualifies(HWND window) {
+  if (take_if_qualifies(window, window_has_text)) redraw(window);
 }
 
 void unskin(HWND window) {
@@ -173,10 +184,23 @@ BOOL CALLBACK skin_top_level(HWND window, LPARAM) {
   return TRUE;
 }
 
+// The name a window is being created with; the hook runs before it is set as
+// the window's text. Only a creation hook on this thread reads it.
+const CREATESTRUCTA* g_creating = nullptr;
+
+// A name given as a resource ordinal is content too.
+bool creation_has_text(HWND) {
+  const char* name = g_creating->lpszName;
+  return name && (IS_INTRESOURCE(name) || name[0] != '\0');
+}
+
+// A window being created is not shown yet, so it needs no redraw: its first
+// paint is already the skin's.
 LRESULT CALLBACK creation_hook(int code, WPARAM wparam, LPARAM lparam) {
-  if (code == HC_ACTION) {
-    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lparam);
-    if (call->message == WM_CREATE) skin_if_qualifies(call->hwnd);
+  if (code == HCBT_CREATEWND) {
+    g_creating = reinterpret_cast<const CBT_CREATEWNDA*>(lparam)->lpcs;
+    take_if_qualifies(reinterpret_cast<HWND>(wparam), creation_has_text);
+    g_creating = nullptr;
   }
   return CallNextHookEx(g_hook.get(), code, wparam, lparam);
 }
