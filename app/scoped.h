@@ -58,6 +58,19 @@ class ScopedSelect {
   HGDIOBJ previous_;
 };
 
+// SaveDC / RestoreDC: whatever happens to the DC in between is undone.
+class SavedDC {
+ public:
+  explicit SavedDC(HDC dc) : dc_(dc), id_(SaveDC(dc)) {}
+  SavedDC(const SavedDC&) = delete;
+  SavedDC& operator=(const SavedDC&) = delete;
+  ~SavedDC() { RestoreDC(dc_, id_); }
+
+ private:
+  HDC dc_;
+  int id_;
+};
+
 // BeginPaint / EndPaint.
 class PaintScope {
  public:

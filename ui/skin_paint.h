@@ -17,22 +17,10 @@
 
 #include <windows.h>
 
+#include "app/scoped.h"
 #include "ui/skin_palette.h"
 
 namespace quorvel {
-
-// SaveDC / RestoreDC: whatever happens to the DC in between is undone.
-class SavedDC {
- public:
-  explicit SavedDC(HDC dc) : dc_(dc), id_(SaveDC(dc)) {}
-  SavedDC(const SavedDC&) = delete;
-  SavedDC& operator=(const SavedDC&) = delete;
-  ~SavedDC() { RestoreDC(dc_, id_); }
-
- private:
-  HDC dc_;
-  int id_;
-};
 
 struct ButtonContent {
   HBRUSH background = nullptr;  // the parent's control colour
