@@ -28,6 +28,6 @@ target_link_libraries(quorvel PRIVATE quorvel_core)
 # here, so it is inspected instead).
 if(CMAKE_OBJDUMP)
   add_test(NAME imports
-           COMMAND ${CMAKE_SOURCE_DIR}/tests/inspect/check_imports.sh ${CMAKE_OBJDUMP} $<TARGET_FILE:quorvel>)
+           COMMAND ${CMAKE_SOURCE_DIR}/tests/imports/check_imports.sh ${CMAKE_OBJDUMP} $<TARGET_FILE:quorvel>)
   set_tests_properties(imports PROPERTIES LABELS inspect)
 endif()
