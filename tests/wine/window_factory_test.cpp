@@ -11,30 +11,13 @@
 #include "app/scoped.h"
 #include "app/window_layer.h"
 #include "check.h"
+#include "driver.h"
 #include "ui/layouts.h"
 #include "ui/skin.h"
 #include "ui/texts.h"
 
 namespace quorvel {
 namespace {
-
-std::string place(const RECT& r) {
-  return std::to_string(r.left) + "," + std::to_string(r.top) + " " +
-         std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top);
-}
-
-RECT rect_in_parent(HWND control) {
-  RECT r;
-  GetWindowRect(control, &r);
-  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
-std::string class_of(HWND window) {
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof name);
-  return name;
-}
 
 // How many controls the skin had subclassed when the window was first shown.
 HHOOK show_hook;
@@ -56,14 +39,14 @@ void pump_messages() {
 void checker_window_frame(HWND w) {
   RECT r;
   GetWindowRect(w, &r);
-  CHECK_EQ(std::string("304,339 415x89"), place(r));  // the prefix's desktop is 1024 x 768
+  CHECK_EQ(std::string("304,339 415x89"), e2e::place_text(r));  // the prefix's desktop is 1024 x 768
   const LONG style = GetWindowLongA(w, GWL_STYLE);
   const LONG wanted = WS_CAPTION | WS_SYSMENU | WS_DLGFRAME | WS_CLIPCHILDREN;
   CHECK_EQ(wanted, style & wanted);
   CHECK_EQ(0L, style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CHILD));
   CHECK_EQ(0L, GetWindowLongA(w, GWL_EXSTYLE) & (WS_EX_TOOLWINDOW | WS_EX_TOPMOST));
   CHECK_EQ(nullptr, GetWindow(w, GW_OWNER));
-  CHECK_EQ(std::string("WTWindow"), class_of(w));
+  CHECK_EQ(std::string("WTWindow"), e2e::class_of(w));
   char title[32] = {};
   GetWindowTextA(w, title, sizeof title);
   CHECK_EQ(std::string("Quorvel"), title);
@@ -92,8 +75,8 @@ void checker_controls(HWND w) {
     const HWND c = find_control(WindowId::Checker, row.name);
     CHECK_AT(row.at, c != nullptr);
     if (!c) continue;
-    CHECK_EQ_AT(row.at, std::string(row.cls), class_of(c));
-    CHECK_EQ_AT(row.at, std::string(row.place), place(rect_in_parent(c)));
+    CHECK_EQ_AT(row.at, std::string(row.cls), e2e::class_of(c));
+    CHECK_EQ_AT(row.at, std::string(row.place), e2e::place_text(e2e::rect_in_parent(c)));
     char text[64] = {};
     GetWindowTextA(c, text, sizeof text);
     CHECK_EQ_AT(row.at, std::string(row.text), text);
