@@ -21,7 +21,9 @@ enum class Kind { PushButton, EditBox };
 struct Entry {
   HWND window = nullptr;
   Kind kind = Kind::PushButton;
-  SkinState state;
+  // Only what messages tell: mouse over, ticked and indeterminate. The flags
+  // the window itself can tell are read each time it is drawn.
+  SkinState tracked;
   WNDPROC previous = nullptr;
   HBRUSH parent_brush = nullptr;  // the last one the parent supplied
   // Left in the chain, forwarding only, because the skin went off while a
@@ -109,27 +111,26 @@ bool skinnable_kind(HWND window, bool (*has_text)(HWND), Kind& kind) {
   return false;
 }
 
+// A hidden window is not redrawn: showing it, or its parent, invalidates it,
+// and its next paint is the skin's anyway.
 void redraw(HWND window) {
+  if (!IsWindowVisible(window)) return;
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
 }
 
-// Reads the flags that the window itself can tell; mouse over, ticked and
-// indeterminate are tracked from messages instead.
-void update_state(HWND window) {
-  const Entry* before = find_entry(window);
-  if (!before) return;
-  const bool button = before->kind == Kind::PushButton;
-  const bool pressed = button && (SendMessageA(window, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
-  Entry* entry = find_entry(window);
-  if (!entry) return;
+// The state to draw: the tracked flags of `entry` and those the window itself
+// tells now. `pressed` is asked of a button before, as asking sends a message.
+SkinState drawn_state(HWND window, const Entry& entry, bool pressed) {
+  const bool button = entry.kind == Kind::PushButton;
   const DWORD style = style_of(window);
-  SkinState& state = entry->state;
+  SkinState state = entry.tracked;
   state.disabled = !IsWindowEnabled(window);
   state.focused = GetFocus() == window;
-  state.pressed = pressed;
+  state.pressed = button && pressed;
   // Button and edit styles share bit values, so each reads only its own.
   state.default_button = button && (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
   state.read_only = !button && (style & ES_READONLY) != 0;
+  return state;
 }
 
 // True when the window was taken now or was already an entry.
@@ -143,7 +144,6 @@ bool take_if_qualifies(HWND window, bool (*has_text)(HWND)) {
     g_entries.push_back({window, kind, {}, previous, nullptr, false});
     SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(skin_proc));
   }
-  update_state(window);
   return true;
 }
 
@@ -227,40 +227,54 @@ void paint_button(HWND window, HDC dc) {
   content.font = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
   content.style = style_of(window);
   const HBRUSH asked = ask_parent_for_brush(window, dc);
+  const bool pressed = (SendMessageA(window, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
   Entry* entry = find_entry(window);
   if (!entry) return;
   if (asked) entry->parent_brush = asked;
   content.background = entry->parent_brush ? entry->parent_brush : GetSysColorBrush(COLOR_BTNFACE);
-  const ButtonLook look = button_look(*g_scheme, entry->state, GetSysColor(COLOR_BTNFACE));
+  const ButtonLook look =
+      button_look(*g_scheme, drawn_state(window, *entry, pressed), GetSysColor(COLOR_BTNFACE));
   paint_skinned_button(dc, rect, look, content);
 }
 
 // Painted off screen and copied in one go, so the layers never flicker.
-LRESULT on_button_paint(HWND window) {
-  PaintScope paint(window);
+void paint_button_buffered(HWND window, HDC dc) {
   RECT rect;
   GetClientRect(window, &rect);
-  ScopedMemoryDC memory(CreateCompatibleDC(paint.dc()));
-  ScopedBitmap bitmap(CreateCompatibleBitmap(paint.dc(), rect.right, rect.bottom));
+  ScopedMemoryDC memory(CreateCompatibleDC(dc));
+  ScopedBitmap bitmap(CreateCompatibleBitmap(dc, rect.right, rect.bottom));
   if (!memory || !bitmap) {
-    paint_button(window, paint.dc());
-    return 0;
+    paint_button(window, dc);
+    return;
   }
   ScopedSelect selected(memory.get(), bitmap.get());
   paint_button(window, memory.get());
-  BitBlt(paint.dc(), 0, 0, rect.right, rect.bottom, memory.get(), 0, 0, SRCCOPY);
+  BitBlt(dc, 0, 0, rect.right, rect.bottom, memory.get(), 0, 0, SRCCOPY);
+}
+
+LRESULT on_button_paint(HWND window) {
+  PaintScope paint(window);
+  paint_button_buffered(window, paint.dc());
   return 0;
+}
+
+// Draws over what the platform's button has just drawn of itself, at once and
+// as directly as it did: invalidating would cost a round of paint messages.
+void repaint_button(HWND window) {
+  if (!IsWindowVisible(window)) return;
+  WindowDC dc(window);
+  if (dc.get()) paint_button_buffered(window, dc.get());
 }
 
 void set_mouse_over(HWND window, bool over) {
   Entry* entry = find_entry(window);
-  if (!entry || entry->state.mouse_over == over) return;
-  entry->state.mouse_over = over;
+  if (!entry || entry->tracked.mouse_over == over) return;
+  entry->tracked.mouse_over = over;
   if (over) {
     TRACKMOUSEEVENT leave{sizeof leave, TME_LEAVE, window, 0};
     TrackMouseEvent(&leave);
   }
-  redraw(window);
+  repaint_button(window);
 }
 
 void on_mouse_move(HWND window, LPARAM lparam) {
@@ -273,8 +287,8 @@ void on_mouse_move(HWND window, LPARAM lparam) {
 // A push button ignores its check state, so the skin keeps it.
 void on_set_check(HWND window, WPARAM check) {
   if (Entry* entry = find_entry(window)) {
-    entry->state.ticked = check == BST_CHECKED;
-    entry->state.indeterminate = check == BST_INDETERMINATE;
+    entry->tracked.ticked = check == BST_CHECKED;
+    entry->tracked.indeterminate = check == BST_INDETERMINATE;
   }
 }
 
@@ -316,10 +330,7 @@ LRESULT button_message(HWND window, UINT message, WPARAM wparam, LPARAM lparam, 
       break;
   }
   const LRESULT result = CallWindowProcA(previous, window, message, wparam, lparam);
-  if (button_draws_itself_on(message)) {
-    update_state(window);
-    redraw(window);
-  }
+  if (button_draws_itself_on(message)) repaint_button(window);
   return result;
 }
 
@@ -331,8 +342,8 @@ void frame_edit(HWND window, HDC dc) {
   RECT rect;
   GetWindowRect(window, &rect);
   OffsetRect(&rect, -rect.left, -rect.top);
-  paint_edit_frame(dc, rect,
-                   edit_frame_look(*g_scheme, entry->state, GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_WINDOW)));
+  paint_edit_frame(dc, rect, edit_frame_look(*g_scheme, drawn_state(window, *entry, false),
+                                             GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_WINDOW)));
 }
 
 // The edit control may leave its client area clipped on a DC it is handed.
@@ -359,7 +370,6 @@ LRESULT edit_message(HWND window, UINT message, WPARAM wparam, LPARAM lparam, WN
       break;
     case WM_ENABLE:
     case EM_SETREADONLY:
-      update_state(window);
       redraw(window);
       break;
   }
