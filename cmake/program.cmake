@@ -18,8 +18,9 @@ add_library(quorvel_core STATIC
   ui/offer_window.cpp
   system/version_probe_win.cpp
   system/download_page_win.cpp
+  system/system_library_win.cpp
 )
-target_link_libraries(quorvel_core PUBLIC quorvel_logic user32 gdi32 ole32 shell32 advapi32)
+target_link_libraries(quorvel_core PUBLIC quorvel_logic user32 gdi32 ole32 advapi32)
 
 add_executable(quorvel WIN32 app/main_win.cpp ${QUORVEL_RUNTIME_SOURCES} res/quorvel.rc)
 target_link_libraries(quorvel PRIVATE quorvel_core)

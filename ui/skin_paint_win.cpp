@@ -1,31 +1,16 @@
 #include "ui/skin_paint.h"
 
-#include <cstring>
-
 #include "app/scoped.h"
+#include "system/system_library.h"
 
 namespace quorvel {
 namespace {
 
 using GradientFillFn = BOOL(WINAPI*)(HDC, PTRIVERTEX, ULONG, PVOID, ULONG, ULONG);
 
-// msimg32.dll is not a KnownDLL, so a bare name could resolve to a planted copy
-// beside the program: load it by its full path in the system folder. It stays
-// loaded for the rest of the process, so its handle is never freed.
-GradientFillFn load_gradient_fill() {
-  static constexpr char kName[] = "\\msimg32.dll";
-  char path[MAX_PATH];
-  const UINT length = GetSystemDirectoryA(path, MAX_PATH);
-  if (length == 0 || length + sizeof kName > MAX_PATH) return nullptr;
-  std::memcpy(path + length, kName, sizeof kName);
-  const HMODULE module = LoadLibraryA(path);
-  if (!module) return nullptr;
-  return reinterpret_cast<GradientFillFn>(
-      reinterpret_cast<void (*)()>(GetProcAddress(module, "GradientFill")));
-}
-
+// msimg32.dll is not a KnownDLL, so it is loaded by full path.
 GradientFillFn gradient_fill() {
-  static const GradientFillFn function = load_gradient_fill();
+  static const GradientFillFn function = system_function<GradientFillFn>("msimg32.dll", "GradientFill");
   return function;
 }
 
