@@ -7,7 +7,7 @@
 
 namespace quorvel {
 
-// `file` is a bare name such as "msimg32.dll". The module stays loaded for the
+// `file` is a bare name such as "shell32.dll". The module stays loaded for the
 // rest of the process. nullptr if it cannot be loaded.
 HMODULE load_system_library(const char* file);
 

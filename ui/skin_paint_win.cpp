@@ -1,18 +1,9 @@
 #include "ui/skin_paint.h"
 
 #include "app/scoped.h"
-#include "system/system_library.h"
 
 namespace quorvel {
 namespace {
-
-using GradientFillFn = BOOL(WINAPI*)(HDC, PTRIVERTEX, ULONG, PVOID, ULONG, ULONG);
-
-// msimg32.dll is not a KnownDLL, so it is loaded by full path.
-GradientFillFn gradient_fill() {
-  static const GradientFillFn function = system_function<GradientFillFn>("msimg32.dll", "GradientFill");
-  return function;
-}
 
 RECT inset(const RECT& r, int by) { return {r.left + by, r.top + by, r.right - by, r.bottom - by}; }
 
@@ -47,8 +38,9 @@ void fill_gradient(HDC dc, const RECT& r, const Gradient& g) {
   TRIVERTEX corners[] = {vertex(r.left, r.top, g.top_left), vertex(r.right, r.top, g.top_right),
                          vertex(r.right, r.bottom, g.bottom), vertex(r.left, r.bottom, g.bottom)};
   GRADIENT_TRIANGLE halves[] = {{0, 1, 2}, {0, 2, 3}};
-  const GradientFillFn gradient = gradient_fill();
-  if (!gradient || !gradient(dc, corners, 4, halves, 2, GRADIENT_FILL_TRIANGLE)) fill(dc, r, g.top_left);
+  // GradientFill of msimg32 is this gdi32 function under another name; gdi32 is
+  // loaded anyway, so the skin needs no DLL of its own.
+  if (!GdiGradientFill(dc, corners, 4, halves, 2, GRADIENT_FILL_TRIANGLE)) fill(dc, r, g.top_left);
 }
 
 UINT horizontal_format(LONG_PTR style) {
