@@ -26,8 +26,8 @@ struct Entry {
   SkinState tracked;
   WNDPROC previous = nullptr;
   HBRUSH parent_brush = nullptr;  // the last one the parent supplied
-  // Left in the chain, forwarding only, because the skin went off while a
-  // later subclass sat above it: unhooking would have cut that one out.
+  // Forwarding only: the window is being destroyed, or the skin went off while
+  // a later subclass sat above it and unhooking would have cut that one out.
   bool passive = false;
 };
 
@@ -74,8 +74,7 @@ Entry* find_entry(HWND window) {
 }
 
 void forget(HWND window) {
-  const Entry* entry = find_entry(window);
-  g_entries.erase(g_entries.begin() + (entry - g_entries.data()));
+  if (const Entry* entry = find_entry(window)) g_entries.erase(g_entries.begin() + (entry - g_entries.data()));
 }
 
 bool class_is(HWND window, const char* name) {
@@ -376,13 +375,16 @@ LRESULT edit_message(HWND window, UINT message, WPARAM wparam, LPARAM lparam, WN
   return result;
 }
 
+// The window's last message. The entry only forwards while the previous
+// procedure handles it and is dropped afterwards; the window procedure is not
+// put back, as nothing reaches the window any more.
 LRESULT on_nc_destroy(HWND window, WPARAM wparam, LPARAM lparam) {
-  const WNDPROC previous = find_entry(window)->previous;
+  Entry* entry = find_entry(window);
+  entry->passive = true;
+  const WNDPROC previous = entry->previous;
+  const LRESULT result = CallWindowProcA(previous, window, WM_NCDESTROY, wparam, lparam);
   forget(window);
-  if (reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)) == skin_proc) {
-    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-  }
-  return CallWindowProcA(previous, window, WM_NCDESTROY, wparam, lparam);
+  return result;
 }
 
 LRESULT CALLBACK skin_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
