@@ -11,7 +11,8 @@ namespace quorvel {
 // Gives a freshly created edit control the centred text line: the client area is
 // narrowed to one line, the strips above and below are painted in the box's
 // background, presses there count as presses on the border, and a box lower
-// than its font needs grows to its minimum height when its font is set.
+// than its font needs grows to its minimum height when its font is set. The
+// control's user data (GWLP_USERDATA) is taken for this.
 void attach_edit_geometry(HWND edit);
 
 // Replaces the whole text of a loaded window's edit box (nullptr: empty).

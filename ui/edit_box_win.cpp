@@ -9,9 +9,9 @@
 namespace quorvel {
 namespace {
 
-constexpr char kPreviousProc[] = "QuorvelEditProc";
-
-WNDPROC previous_proc(HWND edit) { return reinterpret_cast<WNDPROC>(GetPropA(edit, kPreviousProc)); }
+// The procedure under the geometry subclass lives in the box's user data, which
+// is read without a trip to the window server (a window property is not).
+WNDPROC previous_proc(HWND edit) { return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(edit, GWLP_USERDATA)); }
 
 // The height of one line of the box's font, measured as the platform measures
 // a character of it.
@@ -97,10 +97,6 @@ LRESULT CALLBACK edit_geometry_proc(HWND edit, UINT message, WPARAM wparam, LPAR
       grow_to_minimum_height(edit);
       return result;
     }
-    case WM_NCDESTROY:
-      SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-      RemovePropA(edit, kPreviousProc);
-      break;
   }
   return CallWindowProcA(previous, edit, message, wparam, lparam);
 }
@@ -108,8 +104,8 @@ LRESULT CALLBACK edit_geometry_proc(HWND edit, UINT message, WPARAM wparam, LPAR
 }  // namespace
 
 void attach_edit_geometry(HWND edit) {
-  const LONG_PTR previous = SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(edit_geometry_proc));
-  SetPropA(edit, kPreviousProc, reinterpret_cast<HANDLE>(previous));
+  SetWindowLongPtrA(edit, GWLP_USERDATA, GetWindowLongPtrA(edit, GWLP_WNDPROC));
+  SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(edit_geometry_proc));
   SetWindowPos(edit, nullptr, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
