@@ -321,15 +321,18 @@ LRESULT hit_test(HWND window, POINT at) {
   return static_cast<LRESULT>(hit);
 }
 
+// Paced like a hand: sent in one go, the steps can reach Wine's window-move loop
+// together with the release, which then ends the move short of the last steps.
 void drag(POINT from, POINT to) {
   constexpr int kSteps = 8;
-  std::vector<INPUT> events{mouse_at(from, 0), mouse_at(from, MOUSEEVENTF_LEFTDOWN)};
+  constexpr DWORD kStepPause = 10;  // ms
+  send({mouse_at(from, 0), mouse_at(from, MOUSEEVENTF_LEFTDOWN)});
   for (int i = 1; i <= kSteps; ++i) {
-    events.push_back(mouse_at({from.x + (to.x - from.x) * i / kSteps,
-                               from.y + (to.y - from.y) * i / kSteps}, 0));
+    Sleep(kStepPause);
+    send({mouse_at({from.x + (to.x - from.x) * i / kSteps, from.y + (to.y - from.y) * i / kSteps}, 0)});
   }
-  events.push_back(mouse_at(to, MOUSEEVENTF_LEFTUP));
-  send(events);
+  Sleep(kStepPause);
+  send({mouse_at(to, MOUSEEVENTF_LEFTUP)});
 }
 
 bool click_close_box(HWND window) {
