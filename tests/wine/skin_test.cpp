@@ -459,6 +459,36 @@ void platform_repaints_end_in_the_skin() {
   DestroyWindow(b);
 }
 
+// A hidden button is not drawn when its state changes, so its place on the
+// parent keeps the parent's colour; once shown, it shows the state it has then.
+void changes_while_hidden_show_once_shown() {
+  struct Row {
+    Site at;
+    const char* change;
+    void (*apply)(HWND);
+    Colour border, ring_top;
+  };
+  const Row rows[] = {
+      {HERE, "pressed", pressed, kBorder, rgb(209, 204, 193)},
+      {HERE, "made default", defaulted, kBorder, rgb(206, 231, 255)},
+      {HERE, "disabled", [](HWND w) { EnableWindow(w, FALSE); }, dimmed_face(), kDisabledFill},
+  };
+  for (const Row& row : rows) {
+    const HWND b = make_button();
+    ShowWindow(b, SW_HIDE);
+    UpdateWindow(g_host);
+    const Colour before = shown_at(g_host, 10 + 4, 10 + 2);
+    row.apply(b);
+    expect_colour(row.at, std::string(row.change) + " while hidden: the parent", before,
+                  shown_at(g_host, 10 + 4, 10 + 2));
+    ShowWindow(b, SW_SHOW);
+    UpdateWindow(b);
+    expect_colour(row.at, std::string(row.change) + ", then shown: border", row.border, shown_at(b, 45, 1));
+    expect_colour(row.at, std::string(row.change) + ", then shown: ring", row.ring_top, shown_at(b, 4, 2));
+    DestroyWindow(b);
+  }
+}
+
 // Real input: the platform tracks the leaving only of a window the cursor is over.
 void move_mouse(POINT to) {
   INPUT input{};
@@ -658,6 +688,7 @@ int main() {
   focus_rectangle_only_while_focused();
   text_colour_place_and_font();
   platform_repaints_end_in_the_skin();
+  changes_while_hidden_show_once_shown();
   mouse_over_follows_the_cursor();
   edit_frames();
   entries_are_freed();
