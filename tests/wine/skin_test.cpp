@@ -428,18 +428,20 @@ void text_colour_place_and_font() {
 
 // ---- what the control shows after the platform's own repaints ----
 
+// A change made to a button, and the border and ring colours it shows afterwards.
+struct ChangeRow {
+  Site at;
+  const char* change;
+  void (*apply)(HWND);
+  Colour border, ring_top;
+};
+
 void platform_repaints_end_in_the_skin() {
   ShowWindow(g_host, SW_SHOW);
   SetForegroundWindow(g_host);
   const HWND b = make_button();
   UpdateWindow(g_host);
-  struct Row {
-    Site at;
-    const char* message;
-    void (*apply)(HWND);
-    Colour border, ring_top;
-  };
-  const Row rows[] = {
+  const ChangeRow rows[] = {
       {HERE, "shown", normal, kBorder, rgb(255, 255, 255)},
       {HERE, "BM_SETSTATE down", pressed, kBorder, rgb(209, 204, 193)},
       {HERE, "BM_SETSTATE up", [](HWND w) { SendMessageA(w, BM_SETSTATE, FALSE, 0); }, kBorder,
@@ -451,10 +453,10 @@ void platform_repaints_end_in_the_skin() {
       {HERE, "WM_ENABLE off", [](HWND w) { EnableWindow(w, FALSE); }, dimmed_face(), kDisabledFill},
       {HERE, "WM_ENABLE on", [](HWND w) { EnableWindow(w, TRUE); }, kBorder, rgb(206, 231, 255)},
   };
-  for (const Row& row : rows) {
+  for (const ChangeRow& row : rows) {
     row.apply(b);
-    expect_colour(row.at, std::string(row.message) + ": border shown", row.border, shown_at(b, 45, 1));
-    expect_colour(row.at, std::string(row.message) + ": ring shown", row.ring_top, shown_at(b, 4, 2));
+    expect_colour(row.at, std::string(row.change) + ": border shown", row.border, shown_at(b, 45, 1));
+    expect_colour(row.at, std::string(row.change) + ": ring shown", row.ring_top, shown_at(b, 4, 2));
   }
   DestroyWindow(b);
 }
@@ -462,18 +464,12 @@ void platform_repaints_end_in_the_skin() {
 // A hidden button is not drawn when its state changes, so its place on the
 // parent keeps the parent's colour; once shown, it shows the state it has then.
 void changes_while_hidden_show_once_shown() {
-  struct Row {
-    Site at;
-    const char* change;
-    void (*apply)(HWND);
-    Colour border, ring_top;
-  };
-  const Row rows[] = {
+  const ChangeRow rows[] = {
       {HERE, "pressed", pressed, kBorder, rgb(209, 204, 193)},
       {HERE, "made default", defaulted, kBorder, rgb(206, 231, 255)},
       {HERE, "disabled", [](HWND w) { EnableWindow(w, FALSE); }, dimmed_face(), kDisabledFill},
   };
-  for (const Row& row : rows) {
+  for (const ChangeRow& row : rows) {
     const HWND b = make_button();
     ShowWindow(b, SW_HIDE);
     UpdateWindow(g_host);
