@@ -1,4 +1,5 @@
 #include <windows.h>
+#include <shellapi.h>
 
 #include "system/download_page.h"
 #include "system/system_library.h"
@@ -6,7 +7,7 @@
 namespace quorvel {
 namespace {
 
-using ShellExecuteFn = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+using ShellExecuteFn = decltype(&ShellExecuteA);  // its type only: shell32 is not imported
 
 // shell32, with the DLLs it brings along, would otherwise be loaded at every
 // start and unloaded at every exit, although most runs never hand anything over.
